@@ -21,7 +21,8 @@ std::string ColumnConfig::settingsPath(const std::string& fileName) const { retu
 void ColumnConfig::readColumnSettings()
 {
     widths_.clear();
-    for (auto entry : splitTextViews(bytesToText(readWholeFile(settingsPath("Width.set"))), ",", kMaxEntries))
+    const std::string widths = bytesToText(readWholeFile(settingsPath("Width.set")));
+    for (auto entry : splitTextViews(widths, ",", kMaxEntries))
         widths_.push_back(textToInt(entry));
     lengthLimits_ = splitText(bytesToText(readWholeFile(settingsPath("Byte.set"))), ",", kMaxEntries);
 }

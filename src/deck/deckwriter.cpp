@@ -11,9 +11,10 @@ namespace galewright {
 namespace {
 
 constexpr int kLastPaddedColumn = 35;
-// Far beyond any real deck; a Byte.set with absurd widths would otherwise
-// ask for more memory than the machine has and end the program mid-save.
-constexpr std::size_t kMaxOutputBytes = std::size_t(1) << 33;
+// Several times the largest real decks; a Byte.set with absurd widths would
+// otherwise ask for more memory than the machine has and end the program
+// in the middle of a save.
+constexpr std::size_t kMaxOutputBytes = std::size_t(1) << 30;
 
 std::array<std::size_t, kLastPaddedColumn + 1> paddingWidths(const ColumnConfig& config)
 {
