@@ -56,6 +56,15 @@ int DeckTable::lastFilledColumn(int row) const
     return stored > 1 ? stored - 1 : 0;
 }
 
+int DeckTable::rowCells(int row, std::array<std::string_view, kColumnCount>& cells) const
+{
+    const int last = lastFilledColumn(row);
+    if (last == 0)
+        return 0;
+    rows_[static_cast<std::size_t>(row)].cellsFrom(1, last, cells.data() + 1);
+    return last;
+}
+
 bool DeckTable::setCellText(int row, int column, std::string_view text)
 {
     if (!validCell(row, column))

@@ -2,6 +2,7 @@
 
 #include "rowcells.h"
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -47,6 +48,9 @@ public:
     std::string_view dataCell(int row, int column) const;
     // Last column of the row whose cell is not empty, 0 when none.
     int lastFilledColumn(int row) const;
+    // Views of cells 1..m of a data row (m = lastFilledColumn) into
+    // cells[1..m]; returns m. One decoding of the row for a whole-row walk.
+    int rowCells(int row, std::array<std::string_view, kColumnCount>& cells) const;
 
     // Writes the row numbers into column 0 and the column numbers into row 0.
     void numberHeaders();

@@ -26,12 +26,17 @@ std::array<std::size_t, kLastPaddedColumn + 1> paddingWidths(const ColumnConfig&
     return widths;
 }
 
-std::size_t padding(std::size_t width, std::string_view cell)
+// Bytes of the trimmed text; most cells have no blank or double-byte
+// character at either end and need no walk.
+std::size_t trimmedLength(std::string_view cell)
 {
-    if (width == 0)
+    if (cell.empty())
         return 0;
-    const std::size_t length = trimBlanksView(cell).size();
-    return width > length ? width - length : 0;
+    const auto first = static_cast<unsigned char>(cell.front());
+    const auto last = static_cast<unsigned char>(cell.back());
+    if (first != ' ' && first < 0x80 && last != ' ' && last < 0x80)
+        return cell.size();
+    return trimBlanksView(cell).size();
 }
 
 } // namespace
@@ -39,48 +44,31 @@ std::size_t padding(std::size_t width, std::string_view cell)
 std::optional<std::string> formatDeck(const DeckTable& table, const ColumnConfig& config)
 {
     const auto widths = paddingWidths(config);
-    // Measure first: one allocation of the exact size, and a clean refusal
-    // instead of an exhausted machine.
-    std::size_t total = 0;
-    for (int r = 1; r < table.rowCount(); ++r) {
-        const int last = table.lastFilledColumn(r);
-        if (last == 0)
-            continue;
-        for (int k = 1; k <= last; ++k) {
-            const auto cell = table.dataCell(r, k);
-            if (k <= kLastPaddedColumn)
-                total += padding(widths[static_cast<std::size_t>(k)], cell);
-            total += cell.size() + 2;
-        }
-        total += 1;
-        if (total > kMaxOutputBytes)
-            return std::nullopt;
-    }
+    std::array<std::string_view, DeckTable::kColumnCount> cells;
     std::string out;
     try {
-        out.resize(total);
-    } catch (...) {
-        return std::nullopt;
-    }
-    char* at = out.data();
-    for (int r = 1; r < table.rowCount(); ++r) {
-        const int last = table.lastFilledColumn(r);
-        if (last == 0)
-            continue;
-        for (int k = 1; k <= last; ++k) {
-            const auto cell = table.dataCell(r, k);
-            if (k <= kLastPaddedColumn) {
-                const std::size_t blanks = padding(widths[static_cast<std::size_t>(k)], cell);
-                std::memset(at, ' ', blanks);
-                at += blanks;
+        for (int r = 1; r < table.rowCount(); ++r) {
+            const int last = table.rowCells(r, cells);
+            for (int k = 1; k <= last; ++k) {
+                const std::string_view cell = cells[static_cast<std::size_t>(k)];
+                const std::size_t width = k <= kLastPaddedColumn ? widths[static_cast<std::size_t>(k)] : 0;
+                const std::size_t length = width > 0 ? trimmedLength(cell) : 0;
+                if (width > length) {
+                    // Refuse absurd Byte.set widths before they exhaust the machine.
+                    if (out.size() + (width - length) > kMaxOutputBytes)
+                        return std::nullopt;
+                    out.append(width - length, ' ');
+                }
+                out += cell;
+                out += ", ";
             }
-            if (!cell.empty())
-                std::memcpy(at, cell.data(), cell.size());
-            at += cell.size();
-            *at++ = ',';
-            *at++ = ' ';
+            if (last > 0)
+                out += '\n';
+            if (out.size() > kMaxOutputBytes)
+                return std::nullopt;
         }
-        *at++ = '\n';
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
     }
     return out;
 }

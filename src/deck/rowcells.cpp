@@ -100,6 +100,18 @@ std::string_view RowCells::cell(int column) const
     return {data + begin, end - begin};
 }
 
+void RowCells::cellsFrom(int first, int last, std::string_view* out) const
+{
+    const auto width = static_cast<unsigned char>(block_[1]);
+    const char* data = block_ + kHeader + static_cast<std::size_t>(storedCount()) * width;
+    std::size_t begin = first == 0 ? 0 : readOffset(block_, first - 1);
+    for (int k = first; k <= last; ++k) {
+        const std::size_t end = readOffset(block_, k);
+        *out++ = std::string_view(data + begin, end - begin);
+        begin = end;
+    }
+}
+
 std::size_t RowCells::blockBytes() const
 {
     if (!block_)

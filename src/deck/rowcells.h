@@ -29,6 +29,8 @@ public:
 
     int storedCount() const;
     std::string_view cell(int column) const;
+    // Views of columns first..last (all stored) into out[0..last-first].
+    void cellsFrom(int first, int last, std::string_view* out) const;
 
     std::uint32_t number() const { return number_; }
     void setNumber(std::uint32_t number) { number_ = number; }
