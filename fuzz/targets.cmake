@@ -1,0 +1,30 @@
+# The fuzz targets and the libraries each one needs; shared by the libFuzzer
+# build (fuzz/) and the corpus replay tests (tests/replay/). A target whose
+# libraries are not part of this build is left out of both.
+set(GALEWRIGHT_FUZZ_TARGETS deck_roundtrip ini_file text_rules command_line column_rules map_image)
+set(GALEWRIGHT_FUZZ_LIBS_deck_roundtrip galewright_deck)
+set(GALEWRIGHT_FUZZ_LIBS_ini_file galewright_deck)
+set(GALEWRIGHT_FUZZ_LIBS_text_rules galewright_deck)
+set(GALEWRIGHT_FUZZ_LIBS_command_line galewright_deck)
+set(GALEWRIGHT_FUZZ_LIBS_column_rules galewright_check galewright_deck)
+set(GALEWRIGHT_FUZZ_LIBS_map_image galewright_picker_core galewright_deck)
+
+# Sets `out` to the targets whose source exists and whose libraries are built.
+function(galewright_available_fuzz_targets out)
+  set(available)
+  foreach(name ${GALEWRIGHT_FUZZ_TARGETS})
+    if(NOT EXISTS ${CMAKE_SOURCE_DIR}/fuzz/${name}.cpp)
+      continue()
+    endif()
+    set(ok TRUE)
+    foreach(lib ${GALEWRIGHT_FUZZ_LIBS_${name}})
+      if(NOT TARGET ${lib})
+        set(ok FALSE)
+      endif()
+    endforeach()
+    if(ok)
+      list(APPEND available ${name})
+    endif()
+  endforeach()
+  set(${out} ${available} PARENT_SCOPE)
+endfunction()
