@@ -1,0 +1,3 @@
+#include "editorstartup.h"
+
+int main(int argc, char** argv) { return galewright::runEditor(argc, argv); }

@@ -1,0 +1,254 @@
+#include "deckgrid.h"
+
+#include "decktablemodel.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QItemSelection>
+
+#include <algorithm>
+
+namespace galewright {
+
+DeckGrid::DeckGrid(DeckDocument& document, QWidget* parent)
+    : QTableView(parent), document_(document), model_(new DeckTableModel(document, presentation_, this))
+{
+    // The outer pair of signals brackets the model's own, so the cursor is
+    // read before the model moves it and put back after.
+    connect(&document_, &DeckDocument::structureAboutToChange, this, &DeckGrid::beforeStructureChange);
+    connect(&document_, &DeckDocument::structureChanged, this, &DeckGrid::afterStructureChange);
+
+    model_->setBaseFont(font());
+    setModel(model_);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &DeckGrid::onCurrentChanged);
+
+    // One fixed row height: a million rows scroll without measuring any.
+    QHeaderView* rows = verticalHeader();
+    rows->setMinimumSectionSize(1);
+    rows->setDefaultSectionSize(kDefaultRowHeight);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultAlignment(Qt::AlignCenter);
+    QHeaderView* columns = horizontalHeader();
+    columns->setMinimumSectionSize(1);
+    columns->setDefaultSectionSize(kDefaultColumnWidth);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setDefaultAlignment(Qt::AlignCenter);
+    columns->setFixedHeight(kDefaultRowHeight);
+    columns->setHighlightSections(false);
+    rows->setHighlightSections(false);
+
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setCornerButtonEnabled(false);
+}
+
+DeckGrid::~DeckGrid() = default;
+
+int DeckGrid::cursorRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : -1;
+}
+
+int DeckGrid::cursorColumn() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.column() + 1 : -1;
+}
+
+void DeckGrid::placeCursorSilently(int row, int column)
+{
+    ++silent_;
+    if (row >= 1 && row < rowCount() && column >= 1 && column < columnCount())
+        selectionModel()->setCurrentIndex(model_->index(row - 1, column - 1), QItemSelectionModel::NoUpdate);
+    else
+        selectionModel()->clearCurrentIndex();
+    --silent_;
+    lastCursor_ = cursorCell();
+}
+
+void DeckGrid::setCursorCell(int row, int column)
+{
+    const auto before = lastCursor_;
+    ++silent_;
+    selectionModel()->clearSelection();
+    selectionModel()->clearCurrentIndex();
+    if (row >= 0 && row < rowCount() && column >= 0 && column < columnCount()) {
+        const QModelIndex index = model_->index(std::max(row, 1) - 1, std::max(column, 1) - 1);
+        if (index.isValid()) {
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+            scrollTo(index);
+        }
+    }
+    --silent_;
+    lastCursor_ = cursorCell();
+    if (lastCursor_ != before)
+        emit cursorChanged();
+}
+
+void DeckGrid::onCurrentChanged()
+{
+    if (silent_ > 0)
+        return;
+    const auto now = cursorCell();
+    if (now == lastCursor_)
+        return;
+    lastCursor_ = now;
+    emit cursorChanged();
+}
+
+CellRange DeckGrid::selectedRange() const
+{
+    const QItemSelection selection = selectionModel()->selection();
+    CellRange box;
+    bool any = false;
+    for (const QItemSelectionRange& range : selection) {
+        if (!range.isValid() || range.isEmpty())
+            continue;
+        const CellRange cells{range.top() + 1, range.left() + 1, range.bottom() + 1, range.right() + 1};
+        if (!any) {
+            box = cells;
+            any = true;
+            continue;
+        }
+        box.firstRow = std::min(box.firstRow, cells.firstRow);
+        box.firstColumn = std::min(box.firstColumn, cells.firstColumn);
+        box.lastRow = std::max(box.lastRow, cells.lastRow);
+        box.lastColumn = std::max(box.lastColumn, cells.lastColumn);
+    }
+    return box;
+}
+
+void DeckGrid::selectCells(int firstRow, int firstColumn, int lastRow, int lastColumn)
+{
+    firstRow = std::max(firstRow, 1);
+    firstColumn = std::max(firstColumn, 1);
+    lastRow = std::min(lastRow, rowCount() - 1);
+    lastColumn = std::min(lastColumn, columnCount() - 1);
+    ++silent_;
+    if (firstRow > lastRow || firstColumn > lastColumn) {
+        selectionModel()->clearSelection();
+    } else {
+        const QItemSelection cells(model_->index(firstRow - 1, firstColumn - 1),
+                                   model_->index(lastRow - 1, lastColumn - 1));
+        selectionModel()->select(cells, QItemSelectionModel::ClearAndSelect);
+    }
+    --silent_;
+}
+
+void DeckGrid::clearCellSelection() { selectionModel()->clearSelection(); }
+
+std::optional<CellRange> DeckGrid::clampedRange(const CellRange& range) const
+{
+    return CellRange::clamped(range, rowCount(), columnCount());
+}
+
+void DeckGrid::presentationChanged(const CellRange& range)
+{
+    model_->presentationChanged(range);
+    viewport()->update();
+}
+
+void DeckGrid::setRangeTextColour(const CellRange& range, const QColor& colour)
+{
+    if (const auto cells = clampedRange(range)) {
+        presentation_.setTextColour(*cells, colour);
+        presentationChanged(*cells);
+    }
+}
+
+void DeckGrid::setRangeFontFace(const CellRange& range, const QString& face)
+{
+    if (const auto cells = clampedRange(range)) {
+        presentation_.setFontFace(*cells, face);
+        presentationChanged(*cells);
+    }
+}
+
+void DeckGrid::setRangeFontHeight(const CellRange& range, int pixels)
+{
+    if (const auto cells = clampedRange(range)) {
+        presentation_.setFontHeight(*cells, pixels);
+        presentationChanged(*cells);
+    }
+}
+
+void DeckGrid::setRangeAlignment(const CellRange& range, CellAlignment alignment)
+{
+    if (const auto cells = clampedRange(range)) {
+        presentation_.setAlignment(*cells, alignment);
+        presentationChanged(*cells);
+    }
+}
+
+int DeckGrid::tableColumnWidth(int column) const
+{
+    if (column < 0 || column >= columnCount())
+        return -1;
+    if (column == 0)
+        return verticalHeader()->isHidden() ? 0 : verticalHeader()->width();
+    const QHeaderView* columns = horizontalHeader();
+    return columns->isSectionHidden(column - 1) ? 0 : columns->sectionSize(column - 1);
+}
+
+void DeckGrid::setTableColumnWidth(int column, int width)
+{
+    if (column < 0 || column >= columnCount())
+        return;
+    if (column == 0) {
+        verticalHeader()->setHidden(width <= 0);
+        if (width > 0)
+            verticalHeader()->setFixedWidth(width);
+        return;
+    }
+    QHeaderView* columns = horizontalHeader();
+    if (width <= 0) {
+        columns->hideSection(column - 1);
+        return;
+    }
+    columns->showSection(column - 1);
+    columns->resizeSection(column - 1, width);
+}
+
+void DeckGrid::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        model_->setBaseFont(font());
+    QTableView::changeEvent(event);
+}
+
+void DeckGrid::beforeStructureChange()
+{
+    ++silent_;
+    cursorBeforeChange_ = cursorCell();
+}
+
+void DeckGrid::afterStructureChange(const DeckDocument::RowChange& change)
+{
+    auto [row, column] = cursorBeforeChange_;
+    switch (change.kind) {
+    case DeckDocument::ChangeKind::RowsInserted:
+        presentation_.rowsInserted(change.first, change.count);
+        break;
+    case DeckDocument::ChangeKind::RowsRemoved:
+        presentation_.rowsRemoved(change.first, change.first + change.count - 1);
+        // The cursor keeps its numbers; past the end it moves up to the last
+        // row, and with no row left there is none.
+        row = std::min(row, rowCount() - 1);
+        break;
+    case DeckDocument::ChangeKind::RowsReplaced:
+        presentation_.rowsRemoved(1, change.count);
+        presentation_.rowsInserted(1, change.newCount);
+        row = -1;
+        break;
+    }
+    selectionModel()->clearSelection();
+    --silent_;
+    placeCursorSilently(row, column);
+}
+
+} // namespace galewright

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "cellrange.h"
+#include "deckdocument.h"
+#include "gridpresentation.h"
+
+#include <QTableView>
+
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace galewright {
+
+class DeckTableModel;
+
+// The table widget of the main window: shows the document's DeckTable with
+// row 0 and column 0 as fixed headers, edits cells in place, and keeps a
+// cursor (the current cell) and a selection. Everything here speaks table
+// numbering (data rows and columns from 1, -1 for "none").
+//
+// cursorChanged is raised when the cursor moves to another cell by
+// setCursorCell, a navigation key, a mouse click or an editor's Tab, and by
+// no other operation: row changes keep or drop the cursor silently.
+class DeckGrid : public QTableView {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultRowHeight = 24;
+    static constexpr int kDefaultColumnWidth = 35;
+
+    explicit DeckGrid(DeckDocument& document, QWidget* parent = nullptr);
+    ~DeckGrid() override;
+
+    DeckDocument& document() const { return document_; }
+    DeckTableModel& tableModel() const { return *model_; }
+    int rowCount() const { return document_.rowCount(); }
+    int columnCount() const { return document_.columnCount(); }
+    std::string cellText(int row, int column) const { return document_.table().cellText(row, column); }
+
+    int cursorRow() const;
+    int cursorColumn() const;
+    // Clears the selection and the cursor, then puts the cursor on the cell
+    // (row or column 0 become 1); a cell outside the table leaves no cursor.
+    void setCursorCell(int row, int column);
+
+    // The bounding box of the selected cells, -1 each when none.
+    CellRange selectedRange() const;
+    // Selects the existing data cells of the range and nothing else; the
+    // cursor stays.
+    void selectCells(int row, int column) { selectCells(row, column, row, column); }
+    void selectCells(int firstRow, int firstColumn, int lastRow, int lastColumn);
+    void clearCellSelection();
+
+    // Presentation by range; a range past the table is cut to it, a range
+    // with a negative bound, inverted bounds or a corner outside is ignored.
+    void setRangeTextColour(const CellRange& range, const QColor& colour);
+    void setRangeFontFace(const CellRange& range, const QString& face);
+    void setRangeFontHeight(const CellRange& range, int pixels);
+    void setRangeAlignment(const CellRange& range, CellAlignment alignment);
+    const GridPresentation& presentation() const { return presentation_; }
+
+    // Width in pixels; 0 hides the column. -1 / ignored outside the table.
+    int tableColumnWidth(int column) const;
+    void setTableColumnWidth(int column, int width);
+
+signals:
+    void cursorChanged();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    std::pair<int, int> cursorCell() const { return {cursorRow(), cursorColumn()}; }
+    void placeCursorSilently(int row, int column);
+    void onCurrentChanged();
+    void beforeStructureChange();
+    void afterStructureChange(const DeckDocument::RowChange& change);
+    std::optional<CellRange> clampedRange(const CellRange& range) const;
+    void presentationChanged(const CellRange& range);
+
+    DeckDocument& document_;
+    GridPresentation presentation_;
+    DeckTableModel* model_;
+    int silent_ = 0;
+    std::pair<int, int> lastCursor_{-1, -1};
+    std::pair<int, int> cursorBeforeChange_{-1, -1};
+};
+
+} // namespace galewright
