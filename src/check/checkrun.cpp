@@ -13,6 +13,21 @@ namespace {
 constexpr int kLastColumn = DeckTable::kLastColumn;
 constexpr int kRuleColumn19 = 19; // a failing cell of this column keeps its colour
 
+// trimBlanksView walks the whole text; most cells have nothing to trim,
+// which shows at both ends: no blank or full-width space first, and a last
+// byte below 0x80 that is no blank (it ends a complete character, alone or
+// as the second byte of a pair).
+std::string_view trimmedCell(std::string_view text)
+{
+    if (text.empty())
+        return text;
+    const auto first = static_cast<unsigned char>(text.front());
+    const auto last = static_cast<unsigned char>(text.back());
+    if (first != 0x20 && first != 0xA1 && last < 0x80 && last != 0x20)
+        return text;
+    return trimBlanksView(text);
+}
+
 // The counter is a signed 32-bit number; let it wrap rather than overflow.
 void countOne(std::int32_t& errorCount)
 {
@@ -62,7 +77,11 @@ bool CheckRun::lengthPass(CheckReporter& reporter, std::int32_t& errorCount)
             const auto index = static_cast<std::size_t>(k);
             if (!tested[index])
                 continue;
-            const std::string_view text = k <= filled ? trimBlanksView(table_.dataCell(r, k)) : std::string_view();
+            // Trimming only shortens, so a cell within its limit untrimmed passes.
+            const std::string_view raw = k <= filled ? table_.dataCell(r, k) : std::string_view();
+            if (static_cast<std::int64_t>(raw.size()) <= limit[index])
+                continue;
+            const std::string_view text = trimmedCell(raw);
             if (static_cast<std::int64_t>(text.size()) <= limit[index])
                 continue;
             CheckViolation violation;
@@ -95,7 +114,7 @@ bool CheckRun::rulePass(CheckReporter& reporter, std::int32_t& errorCount)
                 continue;
             std::string_view text;
             if (k <= filled) {
-                text = trimBlanksView(table_.dataCell(r, k));
+                text = trimmedCell(table_.dataCell(r, k));
                 if (columnRulePasses(k, text))
                     continue;
             } else if (emptyPasses[static_cast<std::size_t>(k)]) {

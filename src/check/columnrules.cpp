@@ -72,13 +72,22 @@ std::int64_t countValue(std::string_view text)
     return negative ? -value : value;
 }
 
-bool isPositionText(std::string_view text, char first, char second, std::int64_t maximum)
+// Digits (and minus signs when allowed) only; the text is already trimmed.
+bool onlyDigits(std::string_view text, bool allowMinus)
 {
-    text = trimBlanksView(text);
+    for (char byte : text)
+        if (!isDigit(byte) && !(allowMinus && byte == '-'))
+            return false;
+    return true;
+}
+
+// The position test on an already trimmed text.
+bool isPosition(std::string_view text, char first, char second, std::int64_t maximum)
+{
     if (text.empty() || (text.back() != first && text.back() != second))
         return false;
     const std::string_view digits = text.substr(0, text.size() - 1);
-    if (!std::all_of(digits.begin(), digits.end(), isDigit))
+    if (!onlyDigits(digits, false))
         return false;
     const std::int64_t value = countValue(digits);
     return value >= 0 && value <= maximum;
@@ -86,12 +95,12 @@ bool isPositionText(std::string_view text, char first, char second, std::int64_t
 
 bool passesBoundedCount(std::string_view text, int maximum)
 {
-    return isDigitText(text, false) && countValue(text) <= maximum && !hasLeadingZero(text, 1);
+    return onlyDigits(text, false) && countValue(text) <= maximum && !hasLeadingZero(text, 1);
 }
 
 bool passesDateTime(std::string_view text)
 {
-    if (text.size() != 10 || !isDigitText(text, false))
+    if (text.size() != 10 || !onlyDigits(text, false))
         return false;
     const std::int64_t value = textToInt64(text);
     // The upper end is compared in double precision, as it always was; for
@@ -101,7 +110,7 @@ bool passesDateTime(std::string_view text)
 
 bool passesSignedCount(std::string_view text)
 {
-    if (text.empty() || !isDigitText(text, true) || hasLeadingZero(text, 1))
+    if (text.empty() || !onlyDigits(text, true) || hasLeadingZero(text, 1))
         return false;
     const std::int64_t value = countValue(text);
     return value >= -24 && value <= 120;
@@ -109,24 +118,20 @@ bool passesSignedCount(std::string_view text)
 
 } // namespace
 
-bool isDigitText(std::string_view text, bool allowMinus)
-{
-    for (char byte : trimBlanksView(text))
-        if (!isDigit(byte) && !(allowMinus && byte == '-'))
-            return false;
-    return true;
-}
+bool isDigitText(std::string_view text, bool allowMinus) { return onlyDigits(trimBlanksView(text), allowMinus); }
 
 bool containsComma(std::string_view text) { return trimBlanksView(text).find(',') != std::string_view::npos; }
 
-bool isLatitudeText(std::string_view text) { return isPositionText(text, 'N', 'S', kLatitudeMaximum); }
+bool isLatitudeText(std::string_view text) { return isPosition(trimBlanksView(text), 'N', 'S', kLatitudeMaximum); }
 
-bool isLongitudeText(std::string_view text) { return isPositionText(text, 'E', 'W', kLongitudeMaximum); }
+bool isLongitudeText(std::string_view text) { return isPosition(trimBlanksView(text), 'E', 'W', kLongitudeMaximum); }
 
 bool hasColumnRule(int column) { return column == 1 || (column >= 3 && column <= 44); }
 
 bool columnRulePasses(int column, std::string_view text)
 {
+    // The text arrives trimmed and trimming again would change nothing, so
+    // the rules use the shared tests without their own trim.
     switch (column) {
     case 1:
         return isOneOf(text, kBasinCodes);
@@ -137,9 +142,9 @@ bool columnRulePasses(int column, std::string_view text)
     case 6:
         return passesSignedCount(text);
     case 7:
-        return text.size() >= 2 && isLatitudeText(text) && !hasLeadingZero(text, 2);
+        return text.size() >= 2 && isPosition(text, 'N', 'S', kLatitudeMaximum) && !hasLeadingZero(text, 2);
     case 8:
-        return text.size() >= 2 && isLongitudeText(text) && !hasLeadingZero(text, 2);
+        return text.size() >= 2 && isPosition(text, 'E', 'W', kLongitudeMaximum) && !hasLeadingZero(text, 2);
     case 13:
     case 31:
         return text.empty() || isOneOf(text, kQuadrantCodes);
@@ -163,7 +168,7 @@ bool columnRulePasses(int column, std::string_view text)
         return passesBoundedCount(text, maximum);
     // Columns 5, 11, 25, 28 and 36 to 44: free text that must not hold the
     // field separator.
-    return !containsComma(text);
+    return text.find(',') == std::string_view::npos;
 }
 
 } // namespace galewright

@@ -160,6 +160,21 @@ TEST_F(CheckRunTest, LengthIsTheTrimmedByteLength)
                                         "按【确认】继续检查；按【取消】退出检查。"));
 }
 
+TEST_F(CheckRunTest, BothPassesTestTheTrimmedText)
+{
+    addGoodRecords(4);
+    table.setCellText(1, 1, "WP\xA1\xA1"); // trailing full-width space
+    table.setCellText(2, 1, " WP");          // leading blank
+    table.setCellText(3, 1, "WP\x81");      // a lone lead byte at the end is dropped
+    table.setCellText(4, 1, "W\xA1\xA1P"); // a full-width space inside stays: too long, no code
+    ScriptedReporter reporter;
+    const CheckOutcome outcome = run(reporter);
+    EXPECT_EQ(reporter.events, (Events{"cursor 1,1", reset(4), "cursor 4,1", "colour 4,1-4,1=255", "length 4,1",
+                                       "status", "cursor 4,1", "colour 4,1-4,1=255", "rule 4,1", "summary",
+                                       "status"}));
+    EXPECT_EQ(outcome.errorCount, 2);
+}
+
 TEST_F(CheckRunTest, LengthMessageQuotesTheLimitEntryAsRead)
 {
     config.setLengthLimits({" 2 ", "x"});
