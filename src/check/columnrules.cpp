@@ -41,8 +41,8 @@ constexpr std::array<int, 46> kCountMaximum = [] {
 
 constexpr std::int64_t kLatitudeMaximum = 900;
 constexpr std::int64_t kLongitudeMaximum = 1800;
-constexpr std::int64_t kEarliestDateTime = 10100;        // 0000010100
-constexpr std::int64_t kLatestDateTime = 9999123123LL;   // 9999123123
+constexpr std::int64_t kEarliestDateTime = 10100;      // 0000010100
+constexpr std::int64_t kLatestDateTime = 9999123123LL; // 9999123123
 
 bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
 
@@ -103,8 +103,8 @@ bool passesDateTime(std::string_view text)
     if (text.size() != 10 || !onlyDigits(text, false))
         return false;
     const std::int64_t value = textToInt64(text);
-    // The upper end is compared in double precision, as it always was; for
-    // ten digits the difference is exact, so this is value > 9999123123.
+    // The upper end is a difference compared in double precision; for ten
+    // digits it is exact, so this is value > 9999123123.
     return value >= kEarliestDateTime && !(static_cast<double>(value - kLatestDateTime) > 1e-7);
 }
 
