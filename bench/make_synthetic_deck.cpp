@@ -86,7 +86,7 @@ int main(int argc, char** argv)
                     field(line, std::to_string(pick(0, 40)), 3);
                     field(line, "W", 1);
                     field(line, std::to_string(pick(0, 30)), 3);
-                    field(line, "JTWC", 3);
+                    field(line, "JTW", 3);
                     field(line, std::to_string(pick(0, 359)), 3);
                     field(line, std::to_string(pick(0, 30)), 3);
                     field(line, name, 10);
