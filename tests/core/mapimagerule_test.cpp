@@ -1,3 +1,4 @@
+#include "mapgeometry.h"
 #include "mapimagerule.h"
 #include "testsupport.h"
 
@@ -5,6 +6,7 @@
 
 using namespace galewright;
 using galewright::test::gbk;
+using galewright::test::dataDir;
 using galewright::test::ScratchDir;
 using galewright::test::testData;
 using galewright::test::writeFile;
@@ -124,4 +126,40 @@ TEST(MapImageRule, MessagesNameThePathAsTheCatalogueHoldsIt)
     EXPECT_EQ(mapImageMessage(MapImageVerdict::TooSmall, path),
               gbk("文件“D:\\地图\\世界.png”尺寸过小。宽度必须≥360px，高度≥180px。"));
     EXPECT_EQ(mapImageMessage(MapImageVerdict::Valid, path), "");
+}
+
+TEST(MapImageRule, DefaultMapPassesAndFollowsTheProjection)
+{
+    const MapImageCheck check = checkMapImage((dataDir() / "Default.png").string());
+    ASSERT_EQ(check.verdict, MapImageVerdict::Valid);
+    ASSERT_EQ(check.image.width, 1440);
+    ASSERT_EQ(check.image.height, 720);
+
+    // Land and sea where they belong: a map flipped or shifted by half a
+    // turn would put deck positions on the wrong side of the world.
+    constexpr std::uint32_t land = 0xFFEDE6D3;
+    constexpr std::uint32_t sea = 0xFFD5E1E8;
+    struct Place {
+        const char* latitude;
+        const char* longitude;
+        std::uint32_t colour;
+    };
+    MapGeometry geometry;
+    geometry.setMapSize(check.image.width, check.image.height);
+    for (const Place& place : {Place{"250S", "1340E", land},   // central Australia
+                               Place{"50N", "1550W", sea},     // the middle of the Pacific
+                               Place{"230N", "150E", land},    // the Sahara
+                               Place{"330S", "150W", sea},     // the South Atlantic
+                               Place{"380N", "980W", land}}) {  // the Great Plains
+        SCOPED_TRACE(std::string(place.latitude) + " " + place.longitude);
+        const int x = geometry.lonTextToX(place.longitude);
+        const int y = geometry.latTextToY(place.latitude);
+        EXPECT_EQ(check.image.pixel(x, y), place.colour);
+    }
+    // The graticule falls on whole pixel columns and rows, where the picker
+    // reads whole tens of degrees.
+    EXPECT_NE(check.image.pixel(geometry.lonTextToX("1400E"), 100), sea);
+    EXPECT_EQ(geometry.xToLongitude(geometry.lonTextToX("1400E")).entryText(), "1400E");
+    EXPECT_NE(check.image.pixel(800, geometry.latTextToY("0N")), sea);
+    EXPECT_EQ(check.image.pixel(801, geometry.latTextToY("0N") + 1), sea);
 }
