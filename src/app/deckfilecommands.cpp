@@ -44,6 +44,7 @@ DialogService::FileRequest DeckFileCommands::fileRequest() const
 
 void DeckFileCommands::loadDeck(const std::string& path)
 {
+    grid_.finishEditing();
     // Hidden while the rows change, so nothing repaints per row.
     grid_.hide();
     setCaption(path, true);
@@ -68,6 +69,7 @@ void DeckFileCommands::loadDeck(const std::string& path)
 
 void DeckFileCommands::saveDeck()
 {
+    grid_.finishEditing();
     const auto chosen = dialogs_.saveFileName(&window_, fileRequest());
     if (!chosen)
         return;

@@ -63,6 +63,7 @@ void GridPresenter::refreshStatusBar()
 
 void GridPresenter::runBulkChange(const std::function<void()>& change, const std::function<void()>& placeCursor)
 {
+    grid_.finishEditing();
     grid_.hide();
     change();
     if (placeCursor)

@@ -41,7 +41,8 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
       grid_(new DeckGrid(document_, this)), status_(new StatusPanel(this)),
       presenter_(new GridPresenter(*grid_, *status_, config_, this)), menu_(new MainMenu(*this)),
       files_(std::make_unique<DeckFileCommands>(*this, *grid_, *presenter_, config_, dialogs_)),
-      columns_(std::make_unique<ColumnSettingsCommands>(*grid_, config_, dialogs_))
+      columns_(std::make_unique<ColumnSettingsCommands>(*grid_, config_, dialogs_)),
+      check_(std::make_unique<CheckController>(*this, *grid_, *presenter_, config_, dialogs_))
 {
     setWindowTitle(QStringLiteral("Galewright"));
     // The grid fills the client area above the status bar at every size.
@@ -54,7 +55,13 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
     readColumnSettings();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The grid shows the document, which as a member goes before the
+    // window's children would.
+    delete grid_;
+    grid_ = nullptr;
+}
 
 void MainWindow::connectCommands()
 {
@@ -65,6 +72,7 @@ void MainWindow::connectCommands()
     bind(MenuCommand::SaveDeck, &MainWindow::saveDeck);
     bind(MenuCommand::NewWindow, &MainWindow::newWindowCommand);
     bind(MenuCommand::CloseDeck, &MainWindow::closeDeckCommand);
+    bind(MenuCommand::CheckErrors, &MainWindow::checkErrors);
     bind(MenuCommand::SaveColumnWidths, &MainWindow::saveColumnWidths);
     // The box is shown after the editor has closed, not from inside it.
     connect(&grid_->tableModel(), &DeckTableModel::editRefused, this, &MainWindow::refuseTypedText,

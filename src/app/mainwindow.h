@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checkcontroller.h"
 #include "columnconfig.h"
 #include "columnsettingscommands.h"
 #include "deckdocument.h"
@@ -54,6 +55,7 @@ public:
     void newWindowCommand();
     void readColumnSettings() { columns_->readColumnSettings(); }
     void saveColumnWidths() { columns_->saveColumnWidths(); }
+    void checkErrors() { check_->checkErrors(); }
     void applyGridPresentation();
     void refreshStatusBar();
     void runBulkChange(const std::function<void()>& change, const std::function<void()>& placeCursor);
@@ -84,6 +86,7 @@ private:
     MainMenu* menu_;
     std::unique_ptr<DeckFileCommands> files_;
     std::unique_ptr<ColumnSettingsCommands> columns_;
+    std::unique_ptr<CheckController> check_;
     bool activated_ = false;
     bool commandLineHandled_ = false;
 };

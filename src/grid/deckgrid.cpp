@@ -185,6 +185,16 @@ void DeckGrid::setRangeAlignment(const CellRange& range, CellAlignment alignment
     }
 }
 
+void DeckGrid::finishEditing()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 int DeckGrid::tableColumnWidth(int column) const
 {
     if (column < 0 || column >= columnCount())

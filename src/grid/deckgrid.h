@@ -59,6 +59,10 @@ public:
     void setRangeAlignment(const CellRange& range, CellAlignment alignment);
     const GridPresentation& presentation() const { return presentation_; }
 
+    // Commits the text of an open cell editor and closes it, so that a
+    // command sees what the user typed.
+    void finishEditing();
+
     // Width in pixels; 0 hides the column. -1 / ignored outside the table.
     int tableColumnWidth(int column) const;
     void setTableColumnWidth(int column, int width);
