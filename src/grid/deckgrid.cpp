@@ -3,6 +3,7 @@
 #include "decktablemodel.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QItemSelection>
 
@@ -86,6 +87,7 @@ void DeckGrid::setCursorCell(int row, int column)
     }
     --silent_;
     lastCursor_ = cursorCell();
+    cursorChangePending_ = false;
     if (lastCursor_ != before)
         emit cursorChanged();
 }
@@ -98,7 +100,36 @@ void DeckGrid::onCurrentChanged()
     if (now == lastCursor_)
         return;
     lastCursor_ = now;
+    cursorChangePending_ = true;
+    if (inputDepth_ == 0)
+        QMetaObject::invokeMethod(this, &DeckGrid::flushCursorChanged, Qt::QueuedConnection);
+}
+
+void DeckGrid::flushCursorChanged()
+{
+    if (!cursorChangePending_)
+        return;
+    cursorChangePending_ = false;
     emit cursorChanged();
+}
+
+void DeckGrid::keyPressEvent(QKeyEvent* event)
+{
+    ++inputDepth_;
+    QTableView::keyPressEvent(event);
+    --inputDepth_;
+    if (inputDepth_ == 0)
+        flushCursorChanged();
+}
+
+bool DeckGrid::viewportEvent(QEvent* event)
+{
+    ++inputDepth_;
+    const bool handled = QTableView::viewportEvent(event);
+    --inputDepth_;
+    if (inputDepth_ == 0)
+        flushCursorChanged();
+    return handled;
 }
 
 CellRange DeckGrid::selectedRange() const

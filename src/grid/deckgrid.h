@@ -20,8 +20,9 @@ class DeckTableModel;
 // numbering (data rows and columns from 1, -1 for "none").
 //
 // cursorChanged is raised when the cursor moves to another cell by
-// setCursorCell, a navigation key, a mouse click or an editor's Tab, and by
-// no other operation: row changes keep or drop the cursor silently.
+// setCursorCell (at once), a navigation key or a mouse click (at the end of
+// that key or click), a header click or an editor's Tab, and by no other
+// operation: row changes keep or drop the cursor silently.
 class DeckGrid : public QTableView {
     Q_OBJECT
 public:
@@ -72,11 +73,14 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     std::pair<int, int> cursorCell() const { return {cursorRow(), cursorColumn()}; }
     void placeCursorSilently(int row, int column);
     void onCurrentChanged();
+    void flushCursorChanged();
     void beforeStructureChange();
     void afterStructureChange(const DeckDocument::RowChange& change);
     std::optional<CellRange> clampedRange(const CellRange& range) const;
@@ -86,6 +90,12 @@ private:
     GridPresentation presentation_;
     DeckTableModel* model_;
     int silent_ = 0;
+    // A key or mouse action moves the cursor before it changes the
+    // selection; the event waits for the end of the action (or, for moves
+    // made elsewhere, such as a header click, for the event loop) so that
+    // its handlers see both.
+    int inputDepth_ = 0;
+    bool cursorChangePending_ = false;
     std::pair<int, int> lastCursor_{-1, -1};
     std::pair<int, int> cursorBeforeChange_{-1, -1};
 };

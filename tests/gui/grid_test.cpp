@@ -185,6 +185,14 @@ private slots:
         document->setCellText(1, 1, "X");
         grid->setRangeTextColour({1, 1, 5, 45}, Qt::red);
         QCOMPARE(changed.count(), 3);
+        // A click on a row header selects the row; the event sees the
+        // selection too.
+        QHeaderView* rows = grid->verticalHeader();
+        const QPoint rowFour(rows->width() / 2, rows->sectionViewportPosition(3) + 5);
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rowFour);
+        QTRY_COMPARE(changed.count(), 4);
+        QCOMPARE(grid->cursorRow(), 4);
+        QCOMPARE(grid->selectedRange(), (CellRange{4, 1, 4, 45}));
     }
 
     void headersShowRowZeroAndColumnZero()

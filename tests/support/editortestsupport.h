@@ -13,6 +13,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,14 +37,18 @@ public:
 
     // Answers given in order; Ok once they run out.
     std::deque<Answer> answers;
-    // Paths chosen in order; a missing entry cancels.
-    std::deque<std::optional<QString>> chosenFiles;
+    // Paths chosen in order; a null QString or a missing entry cancels.
+    std::deque<QString> chosenFiles;
     std::vector<Message> messages;
     std::vector<FileDialog> fileDialogs;
+    // Called while a box is "open", to look at the window behind it.
+    std::function<void(const Message&)> whileShown;
 
     Answer showMessage(QWidget* owner, const QString& text, const QString& title, Icon icon, Buttons buttons) override
     {
         messages.push_back({owner, text, title, icon, buttons});
+        if (whileShown)
+            whileShown(messages.back());
         if (answers.empty())
             return Answer::Ok;
         const Answer answer = answers.front();
@@ -65,8 +70,10 @@ private:
         fileDialogs.push_back({save, request});
         if (chosenFiles.empty())
             return std::nullopt;
-        auto chosen = chosenFiles.front();
+        const QString chosen = chosenFiles.front();
         chosenFiles.pop_front();
+        if (chosen.isNull())
+            return std::nullopt;
         return chosen;
     }
 };
