@@ -6,12 +6,19 @@
 #include "settingsdirectory.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace galewright {
 
 int runEditor(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // The whole interface is Chinese, so Qt's own dialogs speak it too
+    // (when the translations are installed; otherwise they stay English).
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     QtDialogService dialogs;
     DetachedProcessStarter processes;
     MainWindow::Setup setup;

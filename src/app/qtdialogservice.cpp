@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace galewright {
 
@@ -51,8 +52,11 @@ DialogService::Answer QtDialogService::showMessage(QWidget* owner, const QString
     QMessageBox box(boxIcon(icon), title, shown,
                     buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, owner);
     box.setDefaultButton(QMessageBox::Ok);
-    if (buttons == Buttons::OkCancel)
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    if (buttons == Buttons::OkCancel) {
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
         box.setEscapeButton(QMessageBox::Cancel);
+    }
     const int result = box.exec();
     return result == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
