@@ -62,6 +62,20 @@ private slots:
         QCOMPARE(fixture->dialogs.fileDialogs[1].request.proposedPath, utf8(deckPath));
     }
 
+    void whileLoadingTheCaptionSaysSoAndTheGridIsHidden()
+    {
+        QString caption;
+        bool gridVisible = true;
+        connect(&window->document(), &DeckDocument::structureAboutToChange, this, [&] {
+            caption = window->windowTitle();
+            gridVisible = window->grid().isVisible();
+        });
+        window->loadDeck(deckPath);
+        QCOMPARE(caption, "(正在载入 ..) " + utf8(deckPath) + " - Galewright");
+        QVERIFY(!gridVisible);
+        QVERIFY(window->grid().isVisible());
+    }
+
     void cancelledOpenChangesNothing()
     {
         window->loadDeck(deckPath);
