@@ -1,13 +1,14 @@
 # The fuzz targets and the libraries each one needs; shared by the libFuzzer
 # build (fuzz/) and the corpus replay tests (tests/replay/). A target whose
 # libraries are not part of this build is left out of both.
-set(GALEWRIGHT_FUZZ_TARGETS deck_roundtrip ini_file text_rules command_line column_rules map_image)
+set(GALEWRIGHT_FUZZ_TARGETS deck_roundtrip ini_file text_rules command_line column_rules map_image gbk_codec)
 set(GALEWRIGHT_FUZZ_LIBS_deck_roundtrip galewright_deck)
 set(GALEWRIGHT_FUZZ_LIBS_ini_file galewright_deck)
 set(GALEWRIGHT_FUZZ_LIBS_text_rules galewright_deck)
 set(GALEWRIGHT_FUZZ_LIBS_command_line galewright_deck)
 set(GALEWRIGHT_FUZZ_LIBS_column_rules galewright_check galewright_deck)
 set(GALEWRIGHT_FUZZ_LIBS_map_image galewright_picker_core galewright_deck)
+set(GALEWRIGHT_FUZZ_LIBS_gbk_codec galewright_codec)
 
 # Sets `out` to the targets whose source exists and whose libraries are built.
 function(galewright_available_fuzz_targets out)

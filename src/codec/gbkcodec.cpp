@@ -95,8 +95,14 @@ std::optional<std::string> GbkCodec::fromUtf8(std::string_view utf8)
     static Converter encoder("GBK", "UTF-8");
     if (!encoder.valid())
         return std::nullopt;
+    const std::string_view typed = utf8;
     std::string out;
     if (!convert(encoder.handle(), utf8, out))
+        return std::nullopt;
+    // Code page 936 writes the euro sign as the lone byte 0x80, which the
+    // deck's byte rules read as the first half of a character: it would
+    // swallow the comma after it. Keep only what shows again as typed.
+    if (toUtf8(out) != typed)
         return std::nullopt;
     return out;
 }
