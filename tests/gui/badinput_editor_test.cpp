@@ -109,6 +109,23 @@ private slots:
             openCheckAndSave(fixture, name, bytes);
     }
 
+    void nonFilesOpenEmptyWithoutHanging()
+    {
+        EditorFixture fixture;
+        MainWindow& window = fixture.start();
+        const std::string deck = fixture.files.file("deck.dat");
+        writeFile(deck, kDeck);
+        const std::string fifo = fixture.files.file("pipe.dat");
+        QCOMPARE(::mkfifo(fifo.c_str(), 0644), 0);
+        for (const std::string& path : {fixture.files.path().string(), fifo, std::string("/dev/zero")}) {
+            window.loadDeck(deck);
+            window.loadDeck(path); // the documented silent behaviour: an empty table
+            QCOMPARE(window.grid().rowCount(), 1);
+            QCOMPARE(window.windowTitle(), utf8(path) + " - Galewright");
+            QVERIFY(fixture.dialogs.messages.empty());
+        }
+    }
+
     void hugeDecksOpenAndSave()
     {
         std::string longLine = "WP, 01, ";
