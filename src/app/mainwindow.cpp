@@ -42,7 +42,8 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
       presenter_(new GridPresenter(*grid_, *status_, config_, this)), menu_(new MainMenu(*this)),
       files_(std::make_unique<DeckFileCommands>(*this, *grid_, *presenter_, config_, dialogs_)),
       columns_(std::make_unique<ColumnSettingsCommands>(*grid_, config_, dialogs_)),
-      check_(std::make_unique<CheckController>(*this, *grid_, *presenter_, config_, dialogs_))
+      check_(std::make_unique<CheckController>(*this, *grid_, *presenter_, config_, dialogs_)),
+      edit_(std::make_unique<EditCommands>(*this, *grid_, *presenter_, dialogs_))
 {
     setWindowTitle(QStringLiteral("Galewright"));
     // The grid fills the client area above the status bar at every size.
@@ -74,6 +75,18 @@ void MainWindow::connectCommands()
     bind(MenuCommand::CloseDeck, &MainWindow::closeDeckCommand);
     bind(MenuCommand::CheckErrors, &MainWindow::checkErrors);
     bind(MenuCommand::SaveColumnWidths, &MainWindow::saveColumnWidths);
+    const std::pair<MenuCommand, void (EditCommands::*)()> editItems[] = {
+        {MenuCommand::InsertRowAbove, &EditCommands::insertRowAbove},
+        {MenuCommand::InsertRowBelow, &EditCommands::insertRowBelow},
+        {MenuCommand::AppendRow, &EditCommands::appendRow},
+        {MenuCommand::DeleteSelectedRows, &EditCommands::deleteSelectedRows},
+        {MenuCommand::ClearSelectedCells, &EditCommands::clearSelectedCells},
+        {MenuCommand::Copy, &EditCommands::copyCells},
+        {MenuCommand::Paste, &EditCommands::pasteCells},
+        {MenuCommand::SelectAll, &EditCommands::selectAllCells},
+    };
+    for (const auto& [command, handler] : editItems)
+        connect(action(command), &QAction::triggered, edit_.get(), handler);
     // The box is shown after the editor has closed, not from inside it.
     connect(&grid_->tableModel(), &DeckTableModel::editRefused, this, &MainWindow::refuseTypedText,
             Qt::QueuedConnection);

@@ -5,6 +5,7 @@
 #include "columnsettingscommands.h"
 #include "deckdocument.h"
 #include "deckfilecommands.h"
+#include "editcommands.h"
 #include "mainmenu.h"
 
 #include <QMainWindow>
@@ -45,6 +46,7 @@ public:
     GridPresenter& presenter() const { return *presenter_; }
     ColumnConfig& columnConfig() { return config_; }
     DialogService& dialogs() const { return dialogs_; }
+    EditCommands& editCommands() const { return *edit_; }
     QAction* action(MenuCommand command) const { return menu_->action(command); }
     QString statusText(int part) const;
 
@@ -87,6 +89,7 @@ private:
     std::unique_ptr<DeckFileCommands> files_;
     std::unique_ptr<ColumnSettingsCommands> columns_;
     std::unique_ptr<CheckController> check_;
+    std::unique_ptr<EditCommands> edit_;
     bool activated_ = false;
     bool commandLineHandled_ = false;
 };

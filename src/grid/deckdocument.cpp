@@ -3,6 +3,7 @@
 #include "deckreader.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace galewright {
 
@@ -54,6 +55,50 @@ bool DeckDocument::clearRange(int firstRow, int firstColumn, int lastRow, int la
         return false;
     emit cellsChanged(*range);
     return true;
+}
+
+namespace {
+
+void extend(std::optional<CellRange>& box, const CellRange& cells)
+{
+    if (!box) {
+        box = cells;
+        return;
+    }
+    box->firstRow = std::min(box->firstRow, cells.firstRow);
+    box->firstColumn = std::min(box->firstColumn, cells.firstColumn);
+    box->lastRow = std::max(box->lastRow, cells.lastRow);
+    box->lastColumn = std::max(box->lastColumn, cells.lastColumn);
+}
+
+} // namespace
+
+void DeckDocument::setCells(const std::vector<CellEdit>& edits)
+{
+    std::optional<CellRange> changed;
+    for (const CellEdit& edit : edits) {
+        if (edit.row < 0 || edit.row >= rowCount() || edit.column < 0 || edit.column >= columnCount())
+            continue;
+        // Unchanged cells cost no row rebuild and widen no announcement.
+        if (edit.column > 0 && table_.dataCell(edit.row, edit.column) == edit.text)
+            continue;
+        table_.setCellText(edit.row, edit.column, edit.text);
+        extend(changed, CellRange::cell(edit.row, edit.column));
+    }
+    if (changed)
+        emit cellsChanged(*changed);
+}
+
+void DeckDocument::clearRanges(const std::vector<CellRange>& ranges)
+{
+    std::optional<CellRange> changed;
+    for (const CellRange& range : ranges) {
+        const auto cells = CellRange::clamped(range, rowCount(), columnCount());
+        if (cells && table_.clearRange(cells->firstRow, cells->firstColumn, cells->lastRow, cells->lastColumn))
+            extend(changed, *cells);
+    }
+    if (changed)
+        emit cellsChanged(*changed);
 }
 
 void DeckDocument::numberHeaders()

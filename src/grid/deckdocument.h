@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace galewright {
 
@@ -29,6 +30,11 @@ public:
         int count = 0;        // rows inserted or removed; for a replacement the old data-row count
         int newCount = 0;     // for a replacement: the new data-row count
     };
+    struct CellEdit {
+        int row = 0;
+        int column = 0;
+        std::string text;
+    };
 
     explicit DeckDocument(QObject* parent = nullptr);
 
@@ -45,6 +51,12 @@ public:
     bool deleteRows(int firstRow, int lastRow);
     void deleteAllDataRows() { deleteRows(1, rowCount() - 1); }
     bool clearRange(int firstRow, int firstColumn, int lastRow, int lastColumn);
+    // Many cells as one change (a paste): one cellsChanged over the block
+    // the written cells span. Cells outside the table are skipped.
+    void setCells(const std::vector<CellEdit>& edits);
+    // Empties every cell of the ranges (clamped like clearRange) as one
+    // change, announced over the block the ranges span.
+    void clearRanges(const std::vector<CellRange>& ranges);
     // Row numbers into column 0 and column numbers into row 0.
     void numberHeaders();
     // Replaces every data row with the records of a deck text.

@@ -1,8 +1,11 @@
 #include "deckgrid.h"
 
 #include "decktablemodel.h"
+#include "gridclipboard.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QHeaderView>
 #include <QItemSelection>
@@ -10,6 +13,38 @@
 #include <algorithm>
 
 namespace galewright {
+
+namespace {
+
+enum class EditingKey { None, Copy, Paste, Cut, SelectAll, Clear };
+
+EditingKey editingKeyOf(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (modifiers == Qt::ControlModifier) {
+        switch (key) {
+        case Qt::Key_C:
+        case Qt::Key_Insert:
+            return EditingKey::Copy;
+        case Qt::Key_V:
+            return EditingKey::Paste;
+        case Qt::Key_X:
+            return EditingKey::Cut;
+        case Qt::Key_A:
+            return EditingKey::SelectAll;
+        default:
+            return EditingKey::None;
+        }
+    }
+    if (modifiers == Qt::ShiftModifier && key == Qt::Key_Insert)
+        return EditingKey::Paste;
+    if (modifiers == Qt::NoModifier && key == Qt::Key_Delete)
+        return EditingKey::Clear;
+    return EditingKey::None;
+}
+
+} // namespace
 
 DeckGrid::DeckGrid(DeckDocument& document, QWidget* parent)
     : QTableView(parent), document_(document), model_(new DeckTableModel(document, presentation_, this))
@@ -115,6 +150,11 @@ void DeckGrid::flushCursorChanged()
 
 void DeckGrid::keyPressEvent(QKeyEvent* event)
 {
+    // An open cell editor has the keys to itself.
+    if (state() != QAbstractItemView::EditingState && runEditingKey(event)) {
+        event->accept();
+        return;
+    }
     ++inputDepth_;
     QTableView::keyPressEvent(event);
     --inputDepth_;
@@ -290,6 +330,142 @@ void DeckGrid::afterStructureChange(const DeckDocument::RowChange& change)
     selectionModel()->clearSelection();
     --silent_;
     placeCursorSilently(row, column);
+}
+
+bool DeckGrid::event(QEvent* event)
+{
+    // The grid's own keys go before any window shortcut: Shift+Ins and
+    // Ctrl+Ins are not the Ins hot key.
+    if (event->type() == QEvent::ShortcutOverride && state() != QAbstractItemView::EditingState &&
+        editingKeyOf(static_cast<QKeyEvent*>(event)) != EditingKey::None) {
+        event->accept();
+        return true;
+    }
+    return QTableView::event(event);
+}
+
+bool DeckGrid::focusNextPrevChild(bool next)
+{
+    // Hiding the focused grid (the frame of a bulk change) passes the focus
+    // on through here, where the item view would take it for a Tab key and
+    // move the cursor and the selection one cell on.
+    if (isHidden())
+        return QAbstractScrollArea::focusNextPrevChild(next);
+    return QTableView::focusNextPrevChild(next);
+}
+
+bool DeckGrid::runEditingKey(const QKeyEvent* event)
+{
+    switch (editingKeyOf(event)) {
+    case EditingKey::None:
+        return false;
+    case EditingKey::Copy:
+        copyCells();
+        break;
+    case EditingKey::Paste:
+        pasteCells();
+        break;
+    case EditingKey::Cut:
+        cutCells();
+        break;
+    case EditingKey::SelectAll:
+        selectAllCells();
+        break;
+    case EditingKey::Clear:
+        clearCursorAndSelection();
+        break;
+    }
+    return true;
+}
+
+std::vector<CellRange> DeckGrid::selectedRanges() const
+{
+    std::vector<CellRange> ranges;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        if (range.isValid() && !range.isEmpty())
+            ranges.push_back({range.top() + 1, range.left() + 1, range.bottom() + 1, range.right() + 1});
+    return ranges;
+}
+
+std::vector<int> DeckGrid::visibleColumns(int first, int last) const
+{
+    std::vector<int> columns;
+    for (int column = std::max(first, 1); column <= last && column < columnCount(); ++column)
+        if (tableColumnWidth(column) > 0)
+            columns.push_back(column);
+    return columns;
+}
+
+void DeckGrid::copyBlock(const CellRange& block)
+{
+    const std::vector<int> columns = visibleColumns(block.firstColumn, block.lastColumn);
+    QGuiApplication::clipboard()->setText(
+        GridClipboard::copyText(document_.table(), block.firstRow, block.lastRow, columns));
+}
+
+void DeckGrid::copyCells()
+{
+    const CellRange block = selectedRange();
+    if (block.firstRow >= 1)
+        copyBlock(block);
+}
+
+void DeckGrid::pasteCells()
+{
+    auto [row, column] = cursorCell();
+    if (row < 1 || column < 1) {
+        row = rowAt(0) + 1;
+        column = columnAt(0) + 1;
+    }
+    if (row < 1 || column < 1)
+        return;
+    const QString text = QGuiApplication::clipboard()->text();
+    const GridClipboard::PastePlan plan =
+        GridClipboard::planPaste(text, row, rowCount() - 1, visibleColumns(column, columnCount() - 1));
+    document_.setCells(plan.edits);
+    if (plan.refused.cells > 0)
+        emit pasteRefused(plan.refused.cells, plan.refused.row, plan.refused.column, plan.refused.character);
+}
+
+void DeckGrid::cutCells()
+{
+    const auto [row, column] = cursorCell();
+    CellRange block = selectedRange();
+    if (block.firstRow < 1)
+        block = CellRange::cell(row, column);
+    if (block.firstRow < 1 || block.firstColumn < 1)
+        return;
+    copyBlock(block);
+    // Only what reached the clipboard is emptied: not a cursor cell outside
+    // the copied block, nor the cells of hidden columns, which copying skips.
+    std::vector<CellRange> cut;
+    auto addVisible = [&](const CellRange& range) {
+        // One range per run of neighbouring visible columns.
+        for (const int k : visibleColumns(range.firstColumn, range.lastColumn)) {
+            const bool extends = !cut.empty() && cut.back().firstRow == range.firstRow &&
+                                 cut.back().lastRow == range.lastRow && cut.back().lastColumn == k - 1;
+            if (extends)
+                cut.back().lastColumn = k;
+            else
+                cut.push_back({range.firstRow, k, range.lastRow, k});
+        }
+    };
+    for (const CellRange& range : selectedRanges())
+        addVisible(range);
+    if (block.contains(row, column))
+        addVisible(CellRange::cell(row, column));
+    document_.clearRanges(cut);
+}
+
+void DeckGrid::clearCursorAndSelection()
+{
+    std::vector<CellRange> ranges;
+    if (cursorRow() >= 1 && cursorColumn() >= 1)
+        ranges.push_back(CellRange::cell(cursorRow(), cursorColumn()));
+    const CellRange box = selectedRange();
+    if (box.firstRow >= 1)
+        ranges.push_back(box);
+    document_.clearRanges(ranges);
 }
 
 } // namespace galewright

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace galewright {
 
@@ -68,11 +69,30 @@ public:
     int tableColumnWidth(int column) const;
     void setTableColumnWidth(int column, int width);
 
+    // The clipboard, in Unicode text; hidden columns (width 0) take no part.
+    // Copy: the selection's bounding box, nothing without a selection.
+    void copyCells();
+    // From the cursor cell, else the top-left visible data cell; never adds
+    // rows. Refused cells keep their text and are reported by pasteRefused.
+    void pasteCells();
+    // Ctrl+X: copies, then empties what it copied of the selected cells and
+    // of the cursor cell (with nothing selected, the cursor cell alone).
+    void cutCells();
+    // Delete: empties the cursor cell and the selection's bounding box.
+    void clearCursorAndSelection();
+    void selectAllCells() { selectCells(1, 1, rowCount(), columnCount()); }
+
 signals:
     void cursorChanged();
+    // A paste left `cells` cells alone because GBK has no code for a
+    // character of theirs (the first: `character` at row, column); the
+    // other cells were pasted.
+    void pasteRefused(int cells, int row, int column, const QString& character);
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
@@ -84,6 +104,11 @@ private:
     void beforeStructureChange();
     void afterStructureChange(const DeckDocument::RowChange& change);
     std::optional<CellRange> clampedRange(const CellRange& range) const;
+    bool runEditingKey(const QKeyEvent* event);
+    std::vector<CellRange> selectedRanges() const;
+    // Data columns first..last whose width is not 0.
+    std::vector<int> visibleColumns(int first, int last) const;
+    void copyBlock(const CellRange& block);
     void presentationChanged(const CellRange& range);
 
     DeckDocument& document_;
