@@ -92,6 +92,31 @@ void DeckTable::rebuildRow(int row, int firstColumn, int lastColumn, std::string
     cells = std::move(rebuilt);
 }
 
+bool DeckTable::setRowCells(int row, std::span<const std::pair<int, std::string_view>> cells)
+{
+    if (row < 0 || row >= rowCount())
+        return false;
+    RowCells& stored = rows_[static_cast<std::size_t>(row)];
+    std::array<std::string_view, kColumnCount> views{};
+    for (int k = 0; k < stored.storedCount(); ++k)
+        views[static_cast<std::size_t>(k)] = stored.cell(k);
+    std::uint32_t number = stored.number();
+    for (const auto& [column, text] : cells) {
+        if (column < 0 || column > kLastColumn)
+            continue;
+        views[static_cast<std::size_t>(column)] = text;
+        if (column == 0) {
+            number = canonicalNumber(text);
+            if (number != 0)
+                views[0] = {};
+        }
+    }
+    RowCells rebuilt = RowCells::build(views); // copies out of the old block before it goes
+    rebuilt.setNumber(number);
+    stored = std::move(rebuilt);
+    return true;
+}
+
 int DeckTable::insertRow(int position) { return insertRows(position, 1); }
 
 int DeckTable::insertRows(int position, int count)

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace galewright {
@@ -27,6 +28,9 @@ public:
 
     std::string cellText(int row, int column) const;
     bool setCellText(int row, int column, std::string_view text);
+    // setCellText for several cells of one row, with one rebuild of the row
+    // (a paste writes whole rows); cells outside the table are skipped.
+    bool setRowCells(int row, std::span<const std::pair<int, std::string_view>> cells);
     int insertRow(int position);
     bool deleteRow(int row);
     bool clearRange(int firstRow, int firstColumn, int lastRow, int lastColumn);

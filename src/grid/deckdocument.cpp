@@ -76,14 +76,20 @@ void extend(std::optional<CellRange>& box, const CellRange& cells)
 void DeckDocument::setCells(const std::vector<CellEdit>& edits)
 {
     std::optional<CellRange> changed;
-    for (const CellEdit& edit : edits) {
-        if (edit.row < 0 || edit.row >= rowCount() || edit.column < 0 || edit.column >= columnCount())
-            continue;
-        // Unchanged cells cost no row rebuild and widen no announcement.
-        if (edit.column > 0 && table_.dataCell(edit.row, edit.column) == edit.text)
-            continue;
-        table_.setCellText(edit.row, edit.column, edit.text);
-        extend(changed, CellRange::cell(edit.row, edit.column));
+    // Neighbouring edits of one row are written with one rebuild of it.
+    std::vector<std::pair<int, std::string_view>> row;
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        const CellEdit& edit = edits[i];
+        const bool inside = edit.row >= 0 && edit.row < rowCount() && edit.column >= 0 && edit.column < columnCount();
+        // Unchanged cells cost no rebuild and widen no announcement.
+        if (inside && (edit.column == 0 || table_.dataCell(edit.row, edit.column) != edit.text)) {
+            row.emplace_back(edit.column, edit.text);
+            extend(changed, CellRange::cell(edit.row, edit.column));
+        }
+        if (!row.empty() && (i + 1 == edits.size() || edits[i + 1].row != edit.row)) {
+            table_.setRowCells(edit.row, row);
+            row.clear();
+        }
     }
     if (changed)
         emit cellsChanged(*changed);

@@ -118,6 +118,31 @@ TEST(DeckTable, ClearRangeClampsAndRefuses)
     EXPECT_EQ(table.cellText(1, 1), "keep");
 }
 
+TEST(DeckTable, SetRowCellsWritesLikeSetCellText)
+{
+    DeckTable table = tableWithRows(2);
+    table.numberHeaders();
+    const std::pair<int, std::string_view> cells[] = {{3, "c"}, {1, ""}, {45, "last"}, {46, "lost"}, {-1, "lost"}};
+    EXPECT_TRUE(table.setRowCells(2, cells));
+    EXPECT_EQ(table.cellText(2, 1), "");
+    EXPECT_EQ(table.cellText(2, 2), "");
+    EXPECT_EQ(table.cellText(2, 3), "c");
+    EXPECT_EQ(table.cellText(2, 45), "last");
+    EXPECT_EQ(table.cellText(2, 0), "2");
+    EXPECT_EQ(table.cellText(1, 1), "r1");
+
+    const std::pair<int, std::string_view> header[] = {{0, "007"}, {2, "b"}};
+    EXPECT_TRUE(table.setRowCells(1, header));
+    EXPECT_EQ(table.cellText(1, 0), "007");
+    EXPECT_EQ(table.cellText(1, 1), "r1");
+    EXPECT_EQ(table.cellText(1, 2), "b");
+    const std::pair<int, std::string_view> number[] = {{0, "12"}};
+    EXPECT_TRUE(table.setRowCells(1, number));
+    EXPECT_EQ(table.cellText(1, 0), "12");
+    EXPECT_FALSE(table.setRowCells(3, number));
+    EXPECT_FALSE(table.setRowCells(-1, number));
+}
+
 TEST(DeckTable, HeadersAreOrdinaryCells)
 {
     DeckTable table = tableWithRows(3);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -107,6 +108,16 @@ private slots:
             selectAlso(*grid, alsoSelected.row, alsoSelected.column);
         window().action(MenuCommand::Copy)->trigger();
         QCOMPARE(clipboard().text(), text);
+    }
+
+    void copyAColumnChosenByItsHeader()
+    {
+        QHeaderView* columns = grid->horizontalHeader();
+        const QPoint third(columns->sectionViewportPosition(2) + 5, columns->height() / 2);
+        QTest::mouseClick(columns->viewport(), Qt::LeftButton, {}, third);
+        QCOMPARE(selectionOf(*grid), QStringLiteral("1,3-5,3"));
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard().text(), QStringLiteral("1.3\r\n2.3\r\n3.3\r\n4.3\r\n5.3"));
     }
 
     void copyDecodesGbk()
