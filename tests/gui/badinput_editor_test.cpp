@@ -14,6 +14,8 @@
 #include "editortestsupport.h"
 #pragma GCC diagnostic pop
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QScrollBar>
 
 #include <random>
@@ -124,6 +126,42 @@ private slots:
             QCOMPARE(window.windowTitle(), utf8(path) + " - Galewright");
             QVERIFY(fixture.dialogs.messages.empty());
         }
+    }
+
+    void hugeOddClipboardPastesOnlyIntoTheTable()
+    {
+        EditorFixture fixture;
+        MainWindow& window = fixture.start();
+        const std::string deck = fixture.files.file("deck.dat");
+        writeFile(deck, kDeck);
+        window.loadDeck(deck);
+        QString line;
+        for (int k = 0; k < 60; ++k)
+            line += QStringLiteral("f%1%2").arg(k).arg(k % 2 ? QStringLiteral("\t") : QStringLiteral(","));
+        line += QChar(0);
+        line += QChar(0xD800); // a lone surrogate
+        line += QStringLiteral("\r\r\n");
+        QString text;
+        for (int i = 0; i < 50000; ++i)
+            text += line;
+        QGuiApplication::clipboard()->setText(text);
+        window.grid().setCursorCell(2, 40);
+        window.action(MenuCommand::Paste)->trigger();
+        QCOMPARE(window.grid().rowCount(), 3);
+        QCOMPARE(window.grid().cellText(2, 40), std::string("f0"));
+        QCOMPARE(window.grid().cellText(2, 45), std::string("f5"));
+        QCOMPARE(window.grid().cellText(2, 9), std::string("20")); // left of the cursor: untouched
+        QCOMPARE(window.grid().cellText(1, 40), std::string());   // above it too
+
+        const std::string target = fixture.files.file("saved.dat");
+        fixture.dialogs.messages.clear();
+        fixture.dialogs.chosenFiles.push_back(utf8(target));
+        window.saveDeck();
+        QVERIFY(fixture.dialogs.messages.empty());
+        DeckTable back;
+        loadDeckFile(back, target);
+        QCOMPARE(back.rowCount(), 3);
+        QVERIFY(readFile(target) == *formatDeck(window.document().table(), window.columnConfig()));
     }
 
     void hugeDecksOpenAndSave()
