@@ -22,6 +22,7 @@ public:
         QString proposedPath;   // shown when the dialog opens
         QStringList nameFilters; // Qt's filter syntax, first one selected
         QString defaultSuffix;   // added to a typed name without one
+        QString title{};         // the dialog's own title when not empty
     };
 
     virtual ~DialogService() = default;

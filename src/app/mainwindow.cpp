@@ -5,10 +5,12 @@
 #include "dialogservice.h"
 #include "gbkcodec.h"
 #include "gridpresenter.h"
+#include "pickercontroller.h"
 #include "processstarter.h"
 #include "statuspanel.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 
 namespace galewright {
@@ -52,6 +54,7 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
     resize(kDesignWidth, kDesignHeight);
     move(kDesignX, kDesignY);
     connectCommands();
+    connectCoordinatePicker();
     // As soon as the controls exist, before any command can run.
     readColumnSettings();
 }
@@ -139,6 +142,32 @@ void MainWindow::refuseTypedText(int row, int column, const QString& text)
                              .arg(column)
                              .arg(firstUnrepresentable(text)),
                          QStringLiteral("编辑"), DialogService::Icon::Warning, DialogService::Buttons::Ok);
+}
+
+void MainWindow::connectCoordinatePicker()
+{
+    PickerController::Setup setup;
+    setup.owner = this;
+    setup.document = &document_;
+    setup.cursorRow = [this] { return grid_ ? grid_->cursorRow() : -1; };
+    setup.config = &config_;
+    setup.dialogs = &dialogs_;
+    picker_ = std::make_unique<PickerController>(std::move(setup));
+    connect(action(MenuCommand::CoordinatePicker), &QAction::triggered, this, &MainWindow::openCoordinatePicker);
+    // Every status refresh names the cursor row first; the open picker
+    // shows it.
+    connect(presenter_, &GridPresenter::cursorRowShown, picker_.get(), &PickerController::showTableRow);
+}
+
+void MainWindow::openCoordinatePicker() { picker_->openCoordinatePicker(); }
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    // The picker is a window of its own, which hiding this one would leave
+    // on the screen.
+    if (event->isAccepted())
+        picker_->closeCoordinatePicker();
 }
 
 } // namespace galewright

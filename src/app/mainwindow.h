@@ -20,6 +20,7 @@ namespace galewright {
 class DeckGrid;
 class DialogService;
 class GridPresenter;
+class PickerController;
 class ProcessStarter;
 class StatusPanel;
 
@@ -58,6 +59,8 @@ public:
     void readColumnSettings() { columns_->readColumnSettings(); }
     void saveColumnWidths() { columns_->saveColumnWidths(); }
     void checkErrors() { check_->checkErrors(); }
+    void openCoordinatePicker();
+    PickerController& pickerController() const { return *picker_; }
     void applyGridPresentation();
     void refreshStatusBar();
     void runBulkChange(const std::function<void()>& change, const std::function<void()>& placeCursor);
@@ -71,10 +74,12 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void connectCommands();
     void refuseTypedText(int row, int column, const QString& text);
+    void connectCoordinatePicker();
 
     DialogService& dialogs_;
     ProcessStarter& processes_;
@@ -92,6 +97,8 @@ private:
     std::unique_ptr<EditCommands> edit_;
     bool activated_ = false;
     bool commandLineHandled_ = false;
+    // Last, so that the picker (which reads the document) goes first.
+    std::unique_ptr<PickerController> picker_;
 };
 
 } // namespace galewright

@@ -29,6 +29,8 @@ std::optional<QString> runFileDialog(QWidget* owner, const DialogService::FileRe
                                      QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(owner);
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The filters show their own captions, which already list the patterns.
