@@ -33,9 +33,14 @@ struct JpegErrors {
 
 void noteJpegMessage(j_common_ptr info, int level)
 {
-    // A file that ends early is padded with grey by libjpeg and reported
-    // only as a warning; a map with a grey band is no valid map.
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF)
+    // A file that ends early, or whose scan data stop at a marker (a cut file
+    // closed with an end marker), is padded with grey by libjpeg and reported
+    // only as a warning; a map with a grey band is no valid map. Stray bytes
+    // between markers are harmless and stay allowed.
+    if (level >= 0)
+        return;
+    const int code = info->err->msg_code;
+    if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER || code == JWRN_MUST_RESYNC)
         abandonJpeg(info);
 }
 
