@@ -17,23 +17,16 @@ namespace galewright {
 
 namespace {
 
+// The first character of the text that GBK has no code for.
+QString firstUnencodable(QStringView text)
+{
+    return QString::fromStdString(GbkCodec::firstUnencodable(text.toUtf8().toStdString()));
+}
+
 constexpr int kDesignX = 50;
 constexpr int kDesignY = 50;
 constexpr int kDesignWidth = 640;
 constexpr int kDesignHeight = 480;
-
-// The first character of the text that GBK has no code for.
-QString firstUnrepresentable(const QString& text)
-{
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString character = text.mid(i, length);
-        if (!GbkCodec::fromUtf8(character.toStdString()))
-            return character;
-        i += length;
-    }
-    return {};
-}
 
 } // namespace
 
@@ -140,7 +133,7 @@ void MainWindow::refuseTypedText(int row, int column, const QString& text)
                          QStringLiteral("第%1行第%2列：“%3”不是GBK字符，单元格无法保存它，保留了原来的内容。")
                              .arg(row)
                              .arg(column)
-                             .arg(firstUnrepresentable(text)),
+                             .arg(firstUnencodable(text)),
                          QStringLiteral("编辑"), DialogService::Icon::Warning, DialogService::Buttons::Ok);
 }
 

@@ -30,6 +30,11 @@ private:
     iconv_t handle_;
 };
 
+std::size_t utf8Length(unsigned char lead)
+{
+    return lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
 bool isAscii(std::string_view text)
 {
     for (char c : text)
@@ -115,14 +120,25 @@ std::string GbkCodec::fromUtf8Lossy(std::string_view utf8)
     // Character by character, so one bad character costs only itself.
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[pos]);
-        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        length = std::min(length, utf8.size() - pos);
+        const std::size_t length = std::min(utf8Length(static_cast<unsigned char>(utf8[pos])), utf8.size() - pos);
         auto piece = fromUtf8(utf8.substr(pos, length));
         out += piece ? *piece : std::string("?");
         pos += length;
     }
     return out;
+}
+
+std::string GbkCodec::firstUnencodable(std::string_view utf8)
+{
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t length = std::min(utf8Length(static_cast<unsigned char>(utf8[pos])), utf8.size() - pos);
+        const std::string_view character = utf8.substr(pos, length);
+        if (!fromUtf8(character))
+            return std::string(character);
+        pos += length;
+    }
+    return {};
 }
 
 } // namespace galewright

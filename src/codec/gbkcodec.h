@@ -19,6 +19,9 @@ public:
     // fromUtf8 of a text known to be representable (the program's own
     // message texts); unrepresentable characters become '?'.
     static std::string fromUtf8Lossy(std::string_view utf8);
+    // The first character (as UTF-8) of the text that has no GBK form;
+    // empty when every character has one.
+    static std::string firstUnencodable(std::string_view utf8);
 };
 
 } // namespace galewright

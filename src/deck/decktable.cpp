@@ -75,21 +75,11 @@ bool DeckTable::setCellText(int row, int column, std::string_view text)
 
 void DeckTable::rebuildRow(int row, int firstColumn, int lastColumn, std::string_view text)
 {
-    RowCells& cells = rows_[static_cast<std::size_t>(row)];
-    std::array<std::string_view, kColumnCount> views{};
-    for (int k = 0; k < cells.storedCount(); ++k)
-        views[static_cast<std::size_t>(k)] = cells.cell(k);
-    std::uint32_t number = cells.number();
+    std::array<std::pair<int, std::string_view>, kColumnCount> cells;
+    std::size_t count = 0;
     for (int k = firstColumn; k <= lastColumn; ++k)
-        views[static_cast<std::size_t>(k)] = text;
-    if (firstColumn == 0) {
-        number = canonicalNumber(text);
-        if (number != 0)
-            views[0] = {};
-    }
-    RowCells rebuilt = RowCells::build(views); // copies out of the old block before it goes
-    rebuilt.setNumber(number);
-    cells = std::move(rebuilt);
+        cells[count++] = {k, text};
+    setRowCells(row, std::span<const std::pair<int, std::string_view>>(cells.data(), count));
 }
 
 bool DeckTable::setRowCells(int row, std::span<const std::pair<int, std::string_view>> cells)

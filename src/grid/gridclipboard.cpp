@@ -8,16 +8,9 @@ namespace galewright {
 namespace {
 
 // The first character of the text that GBK has no code for.
-QString firstUnrepresentable(QStringView text)
+QString firstUnencodable(QStringView text)
 {
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QStringView character = text.mid(i, length);
-        if (!GbkCodec::fromUtf8(character.toUtf8().toStdString()))
-            return character.toString();
-        i += length;
-    }
-    return {};
+    return QString::fromStdString(GbkCodec::firstUnencodable(text.toUtf8().toStdString()));
 }
 
 bool isFieldSeparator(QChar c) { return c == u'\t' || c == u','; }
@@ -75,7 +68,7 @@ GridClipboard::PastePlan GridClipboard::planPaste(QStringView text, int firstRow
                 if (plan.refused.cells == 0) {
                     plan.refused.row = row;
                     plan.refused.column = column;
-                    plan.refused.character = firstUnrepresentable(value);
+                    plan.refused.character = firstUnencodable(value);
                 }
                 ++plan.refused.cells;
             }

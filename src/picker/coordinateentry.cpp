@@ -18,20 +18,13 @@ namespace galewright {
 
 namespace {
 
-QString fromGbk(const std::string& text) { return QString::fromStdString(GbkCodec::toUtf8(text)); }
-
 // The first character of the text that GBK has no code for.
-QString firstUnrepresentable(const QString& text)
+QString firstUnencodable(QStringView text)
 {
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString character = text.mid(i, length);
-        if (!GbkCodec::fromUtf8(character.toStdString()))
-            return character;
-        i += length;
-    }
-    return {};
+    return QString::fromStdString(GbkCodec::firstUnencodable(text.toUtf8().toStdString()));
 }
+
+QString fromGbk(const std::string& text) { return QString::fromStdString(GbkCodec::toUtf8(text)); }
 
 } // namespace
 
@@ -170,7 +163,7 @@ void CoordinateEntry::refuseBoxText(int column, const QString& refused)
     const QString where = row > 0 ? QStringLiteral("第%1行第%2列：").arg(row).arg(column)
                                   : QStringLiteral("第%1列：").arg(column);
     const QString text = where + QStringLiteral("“%1”不是GBK字符，单元格无法保存它，保留了原来的内容。")
-                                     .arg(firstUnrepresentable(refused));
+                                     .arg(firstUnencodable(refused));
     // Shown once the keystroke is done, not from inside the box's change.
     QPointer<QWidget> owner = setup_.owner;
     DialogService* dialogs = setup_.dialogs;
