@@ -7,6 +7,7 @@
 // warning and only counts, so a deck with violations measures the walk plus
 // the message texts.
 
+#include "benchsupport.h"
 #include "checkrun.h"
 #include "columnconfig.h"
 #include "columndescriptions.h"
@@ -21,20 +22,9 @@
 #include <string>
 
 using namespace galewright;
+using namespace galewright::bench;
 
 namespace {
-
-double bestOf3(const std::function<void()>& work)
-{
-    double best = 1e300;
-    for (int i = 0; i < 3; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
 
 class CountingReporter : public CheckReporter {
 public:

@@ -6,6 +6,7 @@
 //
 // Each timing is the best of three runs, so the page cache is warm for all.
 
+#include "benchsupport.h"
 #include "columnconfig.h"
 #include "deckreader.h"
 #include "deckwriter.h"
@@ -21,37 +22,11 @@
 #include <unistd.h>
 
 using namespace galewright;
+using namespace galewright::bench;
 
 namespace {
 
-double bestOf3(const std::function<void()>& work)
-{
-    double best = 1e300;
-    for (int i = 0; i < 3; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
-
 std::size_t heapInUse() { return mallinfo2().uordblks + mallinfo2().hblkhd; }
-
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long kb = 0;
-            status >> kb;
-            return kb;
-        }
-        std::getline(status, key);
-    }
-    return 0;
-}
 
 void line(const char* what, double seconds, double megabytes, double scan)
 {
@@ -102,12 +77,12 @@ int main(int argc, char** argv)
     table = DeckTable();
     malloc_trim(0);
     const std::size_t heapBefore = heapInUse();
-    const long rssBefore = residentKilobytes();
+    const long rssBefore = statusKilobytes("VmRSS:");
     DeckTable measured;
     loadDeckFile(measured, path);
     malloc_trim(0);
     const double heapMb = static_cast<double>(heapInUse() - heapBefore) / (1024.0 * 1024.0);
-    const double rssMb = static_cast<double>(residentKilobytes() - rssBefore) / 1024.0;
+    const double rssMb = static_cast<double>(statusKilobytes("VmRSS:") - rssBefore) / 1024.0;
 
     std::string formatted;
     const double format = bestOf3([&] { formatted = formatDeck(measured, config).value_or(std::string()); });

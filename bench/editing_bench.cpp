@@ -9,6 +9,8 @@
 //
 //   editing_bench DECK [SETTINGS_DIR]
 
+#include "benchsupport.h"
+#include "windowbenchsupport.h"
 #include "deckgrid.h"
 #include "dialogservice.h"
 #include "mainwindow.h"
@@ -27,36 +29,12 @@
 #include <string>
 
 using namespace galewright;
+using namespace galewright::bench;
 
 namespace {
 
 constexpr int kPastedLines = 10000;
 constexpr int kRuns = 3;
-
-double seconds(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-class SilentDialogs : public DialogService {
-public:
-    Answer showMessage(QWidget*, const QString& text, const QString&, Icon, Buttons) override
-    {
-        std::fprintf(stderr, "box: %s\n", text.toUtf8().constData());
-        return Answer::Cancel;
-    }
-    std::optional<QString> openFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
-};
-
-class NoProcesses : public ProcessStarter {
-public:
-    bool startProcess(const std::string&, const std::vector<std::string>&) override { return false; }
-};
-
-void settle() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 // Ten thousand lines of 45 fields, as another deck's rows would be copied.
 QString pastedLines()

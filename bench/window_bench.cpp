@@ -11,6 +11,8 @@
 //
 //   window_bench DECK [SETTINGS_DIR]
 
+#include "benchsupport.h"
+#include "windowbenchsupport.h"
 #include "deckgrid.h"
 #include "deckreader.h"
 #include "dialogservice.h"
@@ -30,31 +32,9 @@
 #include <unistd.h>
 
 using namespace galewright;
+using namespace galewright::bench;
 
 namespace {
-
-// Kilobytes of a /proc/self/status line (VmRSS:, VmHWM:).
-long statusKilobytes(const char* wanted)
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == wanted) {
-            long kb = 0;
-            status >> kb;
-            return kb;
-        }
-        std::getline(status, key);
-    }
-    return 0;
-}
-
-double seconds(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 struct CoreFigures {
     double readSeconds = 0;
@@ -80,24 +60,6 @@ CoreFigures measureCore(const std::string& path)
     }
     return figures;
 }
-
-class SilentDialogs : public DialogService {
-public:
-    Answer showMessage(QWidget*, const QString& text, const QString&, Icon, Buttons) override
-    {
-        std::fprintf(stderr, "box: %s\n", text.toUtf8().constData());
-        return Answer::Cancel;
-    }
-    std::optional<QString> openFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
-};
-
-class NoProcesses : public ProcessStarter {
-public:
-    bool startProcess(const std::string&, const std::vector<std::string>&) override { return false; }
-};
-
-void settle() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 } // namespace
 
