@@ -3,10 +3,32 @@
 #include "deckdocument.h"
 #include "gbkcodec.h"
 #include "gridpresentation.h"
+#include "textrules.h"
 
 #include <algorithm>
 
 namespace galewright {
+
+namespace {
+
+// A cell shows at most this many bytes. Laying out one cell of many
+// megabytes (a file without line feeds) froze the window for a minute at
+// every paint; no column is wide enough to show more anyway. Editing still
+// gets the whole text.
+constexpr std::size_t kMostShownBytes = 4096;
+
+std::string_view shownPart(std::string_view text, bool& cut)
+{
+    cut = text.size() > kMostShownBytes;
+    if (!cut)
+        return text;
+    std::size_t end = 0;
+    while (end < kMostShownBytes)
+        end += characterLength(static_cast<unsigned char>(text[end]));
+    return text.substr(0, std::min(end, text.size()));
+}
+
+} // namespace
 
 DeckTableModel::DeckTableModel(DeckDocument& document, const GridPresentation& presentation, QObject* parent)
     : QAbstractTableModel(parent), document_(document), presentation_(presentation)
@@ -39,7 +61,13 @@ QVariant DeckTableModel::cellData(int row, int column, int role) const
     case Qt::EditRole: {
         const std::string text =
             row == 0 || column == 0 ? document_.table().cellText(row, column) : std::string(document_.table().dataCell(row, column));
-        return QString::fromStdString(GbkCodec::toUtf8(text));
+        if (role == Qt::EditRole)
+            return QString::fromStdString(GbkCodec::toUtf8(text));
+        bool cut = false;
+        QString shown = QString::fromStdString(GbkCodec::toUtf8(shownPart(text, cut)));
+        if (cut)
+            shown += QChar(0x2026); // …
+        return shown;
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(toQtAlignment(presentation_.alignment(row, column)));

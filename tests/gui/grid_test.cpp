@@ -209,6 +209,24 @@ private slots:
         QCOMPARE(grid->rowHeight(0), DeckGrid::kDefaultRowHeight);
     }
 
+    void aHugeCellShowsItsStartAndEditsWhole()
+    {
+        // A file without line feeds makes one cell of many megabytes: the
+        // grid shows its start (never cutting a double-byte character) and
+        // paints at once; editing still sees every byte.
+        const std::string huge = "A" + gbk("台") + std::string(4 * 1024 * 1024, 'x');
+        document->loadText(huge + ",next");
+        DeckTableModel& model = grid->tableModel();
+        const QString shown = model.data(model.index(0, 0), Qt::DisplayRole).toString();
+        QVERIFY(shown.startsWith(QStringLiteral("A台xxx")));
+        QVERIFY(shown.endsWith(QChar(0x2026)));
+        QVERIFY(shown.size() < 5000);
+        QCOMPARE(model.data(model.index(0, 0), Qt::EditRole).toString().size(), qsizetype(2 + 4 * 1024 * 1024));
+        QCOMPARE(model.data(model.index(0, 1), Qt::DisplayRole).toString(), QStringLiteral("next"));
+        grid->viewport()->repaint();
+        QCOMPARE(document->table().cellText(1, 1), huge);
+    }
+
     void presentationFollowsRows()
     {
         const QColor red(255, 0, 0);
