@@ -58,16 +58,6 @@ void expectSaveKeepsEveryCell(const ScratchDir& dir, const DeckTable& table, con
     EXPECT_EQ(formatDeck(back, config).value(), readFile(saved)) << name;
 }
 
-std::string randomBytes(std::size_t size, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::string bytes(size, '\0');
-    for (auto& c : bytes)
-        c = static_cast<char>(byte(generator));
-    return bytes;
-}
-
 } // namespace
 
 TEST(BadDeckInput, OddBytesReadByTheRulesAndSaveWithoutLoss)

@@ -28,24 +28,6 @@ struct Variant {
     std::optional<std::string> bytes; // nothing: the file is missing
 };
 
-std::string randomBytes(std::size_t size, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::string bytes(size, '\0');
-    for (auto& c : bytes)
-        c = static_cast<char>(byte(generator));
-    return bytes;
-}
-
-std::string repeated(std::string_view piece, int count)
-{
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += piece;
-    return text;
-}
-
 // The bad forms of one settings file, made from its shipped content.
 std::vector<Variant> variantsOf(const std::string& name, const std::string& shipped)
 {

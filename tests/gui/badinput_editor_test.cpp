@@ -28,24 +28,6 @@ using namespace galewright::test;
 
 namespace {
 
-std::string randomBytes(std::size_t size, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::string bytes(size, '\0');
-    for (auto& c : bytes)
-        c = static_cast<char>(byte(generator));
-    return bytes;
-}
-
-std::string repeated(std::string_view piece, int count)
-{
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += piece;
-    return text;
-}
-
 const std::string kDeck = "WP, 11, 2014072718, , BEST, 0, 120N, 1514E, 15\n"
                           "WP, 11, 2014072800, , BEST, 0, 119N, 1508E, 20\n";
 const std::string kOldBytes = "the user's old file\n";

@@ -20,16 +20,6 @@ namespace {
 
 const std::string kDeck = deckLine("120N", "1514E") + deckLine("125N", "1500E");
 
-std::string randomBytes(std::size_t size, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::string bytes(size, '\0');
-    for (auto& c : bytes)
-        c = static_cast<char>(byte(generator));
-    return bytes;
-}
-
 // The "List" entries of a Maps.ini text, read as the picker reads them.
 std::vector<std::string> listedPaths(const std::string& text)
 {

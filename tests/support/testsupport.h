@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -56,6 +57,25 @@ inline void writeFile(const std::filesystem::path& path, std::string_view bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Bytes that look like nothing in particular, the same for the same seed.
+inline std::string randomBytes(std::size_t size, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string bytes(size, '\0');
+    for (auto& c : bytes)
+        c = static_cast<char>(byte(generator));
+    return bytes;
+}
+
+inline std::string repeated(std::string_view piece, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += piece;
+    return text;
 }
 
 // The GBK bytes of a UTF-8 literal, so that tests can say gbk("错误").
