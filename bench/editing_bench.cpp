@@ -62,18 +62,8 @@ int main(int argc, char** argv)
 
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
-    SilentDialogs dialogs;
-    NoProcesses processes;
-    MainWindow::Setup setup;
-    setup.settingsDirectory = settings;
-    setup.executablePath = executablePath();
-    setup.dialogs = &dialogs;
-    setup.processes = &processes;
-    MainWindow window(setup);
-    window.show();
-    while (!window.commandLineHandled())
-        settle();
-    settle();
+    BenchEditor editor(settings);
+    MainWindow& window = editor.window;
     DeckGrid& grid = window.grid();
     auto run = [&](MenuCommand command) {
         window.action(command)->trigger();

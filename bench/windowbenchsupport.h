@@ -4,7 +4,9 @@
 // boxes that print and answer Cancel, no further processes.
 
 #include "dialogservice.h"
+#include "mainwindow.h"
 #include "processstarter.h"
+#include "settingsdirectory.h"
 
 #include <QCoreApplication>
 
@@ -29,5 +31,33 @@ public:
 };
 
 inline void settle() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+// The editor's main window, shown and through its start-up, with nobody at
+// the keyboard.
+class BenchEditor {
+public:
+    explicit BenchEditor(const std::string& settingsDirectory) : window(setupFor(settingsDirectory))
+    {
+        window.show();
+        while (!window.commandLineHandled())
+            settle();
+        settle();
+    }
+
+    SilentDialogs dialogs;
+    NoProcesses processes;
+    MainWindow window;
+
+private:
+    MainWindow::Setup setupFor(const std::string& settingsDirectory)
+    {
+        MainWindow::Setup setup;
+        setup.settingsDirectory = settingsDirectory;
+        setup.executablePath = executablePath();
+        setup.dialogs = &dialogs;
+        setup.processes = &processes;
+        return setup;
+    }
+};
 
 } // namespace galewright::bench

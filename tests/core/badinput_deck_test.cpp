@@ -6,6 +6,7 @@
 #include "deckreader.h"
 #include "decktable.h"
 #include "deckwriter.h"
+#include "decktestsupport.h"
 #include "testsupport.h"
 #include "textrules.h"
 #include "wholefile.h"
@@ -18,27 +19,6 @@ using namespace galewright;
 using namespace galewright::test;
 
 namespace {
-
-using Rows = std::vector<std::vector<std::string>>;
-
-Rows rowsOf(const DeckTable& table)
-{
-    Rows rows;
-    for (int r = 1; r < table.rowCount(); ++r) {
-        std::vector<std::string> row;
-        for (int k = 1; k <= table.lastFilledColumn(r); ++k)
-            row.push_back(table.cellText(r, k));
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-ColumnConfig shippedSettings()
-{
-    ColumnConfig config(dataDir().string());
-    config.readColumnSettings();
-    return config;
-}
 
 // Loads the file, saves the table beside it, loads the saved file: the
 // non-empty rows must come back cell for cell, and a second save must give

@@ -1,6 +1,7 @@
 #include "columnconfig.h"
 #include "deckreader.h"
 #include "deckwriter.h"
+#include "decktestsupport.h"
 #include "testsupport.h"
 #include "textrules.h"
 #include "wholefile.h"
@@ -12,18 +13,6 @@ using namespace galewright::test;
 
 namespace {
 
-std::vector<std::vector<std::string>> rowsOf(const DeckTable& table)
-{
-    std::vector<std::vector<std::string>> rows;
-    for (int r = 1; r < table.rowCount(); ++r) {
-        std::vector<std::string> row;
-        for (int k = 1; k <= table.lastFilledColumn(r); ++k)
-            row.push_back(table.cellText(r, k));
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 DeckTable load(std::string_view text)
 {
     DeckTable table;
@@ -32,21 +21,12 @@ DeckTable load(std::string_view text)
     return table;
 }
 
-ColumnConfig shippedSettings()
-{
-    ColumnConfig config(dataDir().string());
-    config.readColumnSettings();
-    return config;
-}
-
 ColumnConfig limits(std::vector<std::string> entries)
 {
     ColumnConfig config;
     config.setLengthLimits(std::move(entries));
     return config;
 }
-
-using Rows = std::vector<std::vector<std::string>>;
 
 } // namespace
 
